@@ -1,0 +1,12 @@
+#pragma once
+
+#include "windows/form1.h"
+#include "windows/toolkit.h"
+
+namespace quarvel {
+
+// Runs the program on the toolkit: the notice first, then the splash and the main window.
+// Returns the program's exit status.
+int runQuarvel(Toolkit& toolkit, Form1Settings settings);
+
+}  // namespace quarvel
