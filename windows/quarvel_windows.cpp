@@ -7,12 +7,14 @@
 
 namespace quarvel {
 
+void startQuarvel(Program& program, Form1Settings settings) {
+    Window& notice = program.load(std::make_unique<Dialog>(program, std::move(settings)));
+    program.show(notice);
+}
+
 int runQuarvel(Toolkit& toolkit, Form1Settings settings) {
     Program program(toolkit);
-    return program.run([&] {
-        Window& notice = program.load(std::make_unique<Dialog>(program, settings));
-        program.show(notice);
-    });
+    return program.run([&] { startQuarvel(program, std::move(settings)); });
 }
 
 }  // namespace quarvel
