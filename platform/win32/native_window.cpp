@@ -49,6 +49,18 @@ HBITMAP loadPicture(std::string_view name) {
     return picture;
 }
 
+// A label less than a line and a half high shows one line, cut at its right end, rather than
+// wrapping into a second line that nobody sees.
+bool holdsOneLine(HFONT font, const RECT& area) {
+    HDC screen = GetDC(nullptr);
+    HGDIOBJ previous = SelectObject(screen, font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(screen, &metrics);
+    SelectObject(screen, previous);
+    ReleaseDC(nullptr, screen);
+    return 2 * (area.bottom - area.top) < 3 * metrics.tmHeight;
+}
+
 // The twips of each control from the window's client area, following its chain of frames.
 Bounds placeInWindow(const ControlLayout& control, const std::vector<ControlLayout>& placed) {
     Bounds place = control.bounds;
@@ -134,8 +146,12 @@ void NativeWindow::createControls() {
             control.handle = control.browser->window();
             continue;
         }
-        const ControlClass native = controlClass(layout);
+        ControlClass native = controlClass(layout);
         const RECT area = pixels(control.place);
+        HFONT controlFont = font(layout.font);
+        if (layout.kind == ControlKind::Label && holdsOneLine(controlFont, area)) {
+            native.styles.style = (native.styles.style & ~DWORD{SS_TYPEMASK}) | SS_LEFTNOWORDWRAP;
+        }
         control.handle = CreateWindowExW(
             native.styles.exStyle, native.className, widen(layout.caption).c_str(),
             native.styles.style, area.left, area.top, area.right - area.left,
@@ -144,8 +160,7 @@ void NativeWindow::createControls() {
         if (control.handle == nullptr) {
             throw Failure("The control " + std::string(layout.name) + " could not be created");
         }
-        SendMessageW(control.handle, WM_SETFONT, reinterpret_cast<WPARAM>(font(layout.font)),
-                     FALSE);
+        SendMessageW(control.handle, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont), FALSE);
         if (layout.kind == ControlKind::Image) {
             control.picture = loadPicture(layout.picture);
             SendMessageW(control.handle, STM_SETIMAGE, IMAGE_BITMAP,

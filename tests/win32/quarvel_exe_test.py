@@ -1,0 +1,277 @@
+#!/usr/bin/env python3
+"""Quarvel.exe end to end under wine64 and Xvfb, driven as a user drives it: OK on the notice, the
+lookup request at the stand-in retailer, the copy button and the X clipboard, the chat label and
+Internet Explorer's request, screenshots of the three windows, and the close box."""
+import argparse
+import contextlib
+import os
+import re
+import shutil
+import socket
+import subprocess
+import sys
+import tempfile
+import time
+import urllib.parse
+
+TITLE = "Quarvel - System Memory Information"
+TWIPS_PER_PIXEL = 15  # Xvfb and a fresh Wine prefix run at 96 dots per inch
+WINE = shutil.which("wine64") or "/usr/lib/wine/wine64"
+WINESERVER = shutil.which("wineserver") or "/usr/lib/wine/wineserver"
+SKIP = 77
+
+
+def pixels(twips):
+    return round(twips / TWIPS_PER_PIXEL)
+
+
+# Client sizes and the points clicked, in twips from the client area's top-left corner.
+NOTICE_CLIENT = (6150, 4830)
+SPLASH_CLIENT = (3630, 1170)
+MAIN_CLIENT = (11775, 10590)
+OK_BUTTON = (1920 + 1215 // 2, 4320 + 375 // 2)
+# Frame8 lies at 7560,3840 inside Frame1, which lies at 0,-120.
+FRAME8 = (7560, 3840 - 120)
+COPY_BUTTON = (FRAME8[0] + 960 + 2415 // 2, FRAME8[1] + 1680 + 375 // 2)
+CHAT_LABEL = (FRAME8[0] + 120 + 600, FRAME8[1] + 1440 + 90)  # on the label's first line
+
+
+def fail(message):
+    print("FAIL: " + message)
+    sys.exit(1)
+
+
+def run(command, env, **kwargs):
+    return subprocess.run(command, env=env, check=True, capture_output=True, **kwargs)
+
+
+@contextlib.contextmanager
+def xvfb():
+    read, write = os.pipe()
+    server = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24",
+                               "-nolisten", "tcp"], pass_fds=[write], stderr=subprocess.DEVNULL)
+    os.close(write)
+    with os.fdopen(read) as pipe:
+        display = ":" + pipe.readline().strip()
+    try:
+        yield display
+    finally:
+        server.terminate()
+        server.wait()
+
+
+@contextlib.contextmanager
+def stand_in(port, log):
+    here = os.path.dirname(os.path.abspath(__file__))
+    server = subprocess.Popen([sys.executable, os.path.join(here, "stand_in_retailer.py"),
+                               str(port), log])
+    try:
+        deadline = time.monotonic() + 10
+        while time.monotonic() < deadline:
+            with contextlib.suppress(OSError):
+                socket.create_connection(("127.0.0.1", port), timeout=1).close()
+                break
+            time.sleep(0.1)
+        yield
+    finally:
+        server.terminate()
+        server.wait()
+
+
+def prepare_prefix(env):
+    """A Wine prefix of our own; windows drawn by Wine itself and not handed to a window manager
+    (there is none: Wine would wait two seconds for one whenever a window closes)."""
+    if not os.path.exists(os.path.join(env["WINEPREFIX"], "system.reg")):
+        boot_env = dict(env, WINEDLLOVERRIDES="mscoree,mshtml=")  # no Mono or Gecko installers
+        run([WINE, "wineboot", "--init"], boot_env, timeout=300)
+    settings = [(r"HKCU\Software\Wine\X11 Driver", "Managed", "N"),
+                (r"HKCU\Software\Wine\X11 Driver", "Decorated", "N"),
+                # Debian's metric twin of the splash's Times New Roman.
+                (r"HKCU\Software\Wine\Fonts\Replacements", "Times New Roman", "Liberation Serif")]
+    for key, value, data in settings:
+        run([WINE, "reg", "add", key, "/v", value, "/d", data, "/f"], env, timeout=120)
+
+
+def visible_windows(env):
+    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", ".*"], env=env,
+                           capture_output=True, text=True).stdout.split()
+    windows = []
+    for window in found:
+        shell = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window], env=env,
+                               capture_output=True, text=True).stdout
+        name = subprocess.run(["xdotool", "getwindowname", window], env=env,
+                              capture_output=True, text=True).stdout.rstrip("\n")
+        values = dict(line.split("=", 1) for line in shell.split())
+        if "WIDTH" in values:
+            windows.append({"id": window, "name": name, "x": int(values["X"]),
+                            "y": int(values["Y"]), "width": int(values["WIDTH"]),
+                            "height": int(values["HEIGHT"])})
+    return windows
+
+
+def frames(window, client):
+    """Whether the window, Wine's frame included, holds a client area of this size."""
+    extra_x = window["width"] - pixels(client[0])
+    extra_y = window["height"] - pixels(client[1])
+    return 0 <= extra_x <= 16 and 0 <= extra_y <= 40
+
+
+def wait_for_window(env, name, client, timeout=60, poll=0.05):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        for window in visible_windows(env):
+            if window["name"] == name and frames(window, client):
+                return window
+        time.sleep(poll)
+    return None
+
+
+def window_gone(env, window, timeout=30):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        if all(w["id"] != window["id"] for w in visible_windows(env)):
+            return True
+        time.sleep(0.05)
+    return False
+
+
+def click(env, window, client, twips):
+    """Clicks a point of the client area; Wine's frame is as thick on every side but the top."""
+    border = (window["width"] - pixels(client[0])) // 2
+    top = window["height"] - pixels(client[1]) - border
+    x, y = border + pixels(twips[0]), top + pixels(twips[1])
+    run(["xdotool", "mousemove", "--window", window["id"], str(x), str(y), "click", "1"], env)
+
+
+def close_box(env, window):
+    """Clicks the close box Wine draws at the right end of a window's title bar."""
+    x, y = window["width"] - 12, 12
+    run(["xdotool", "mousemove", "--window", window["id"], str(x), str(y), "click", "1"], env)
+
+
+def screenshot(env, window, path):
+    run(["import", "-window", window["id"], path], env)
+    print("screenshot: " + path)
+
+
+def wait_for_request(log, path_prefix, timeout=60):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        if os.path.exists(log):
+            with open(log, encoding="utf-8") as f:
+                matches = [line.rstrip("\n") for line in f if line.startswith(path_prefix)]
+            if matches:
+                return matches
+        time.sleep(0.1)
+    return []
+
+
+def query_pairs(address):
+    """The key and value pairs of an address's query, percent-decoded, in order."""
+    query = address.split("?", 1)[1]
+    return [tuple(urllib.parse.unquote(p).split("=", 1)) for p in query.split("&")]
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    for option in ("quarvel", "report", "read-clipboard", "host", "out", "prefix"):
+        parser.add_argument("--" + option, required=True)
+    args = parser.parse_args()
+    port = re.fullmatch(r"127\.0\.0\.1:(\d+)", args.host)
+    if not port:
+        print("SKIP: built for the retailer host %s, not a stand-in on 127.0.0.1" % args.host)
+        return SKIP
+    os.makedirs(args.out, exist_ok=True)
+    env = dict(os.environ, WINEPREFIX=os.path.abspath(args.prefix), WINEDEBUG="-all")
+    env.pop("WINEDLLOVERRIDES", None)
+
+    with xvfb() as display, tempfile.TemporaryDirectory() as scratch:
+        env["DISPLAY"] = display
+        prepare_prefix(env)
+        requests = os.path.join(scratch, "requests.log")
+        with stand_in(int(port.group(1)), requests):
+            printed = run([WINE, args.report], env, timeout=120).stdout
+            report, _, address = printed.rpartition(b"http://")
+            address = (b"http://" + address).decode("utf-8").rstrip("\r\n")
+            started = time.monotonic()
+            quarvel = subprocess.Popen([WINE, args.quarvel], env=env)
+            try:
+                check_program(env, args, quarvel, started, requests, report, address)
+            finally:
+                if quarvel.poll() is None:
+                    quarvel.kill()
+                subprocess.run([WINESERVER, "-k"], env=env)
+    print("PASS")
+    return 0
+
+
+def check_program(env, args, quarvel, started, requests, report, address):
+    notice = wait_for_window(env, TITLE, NOTICE_CLIENT)
+    if not notice:
+        fail("the notice never appeared")
+    if os.path.exists(requests):
+        fail("a request reached the retailer before the notice was accepted")
+    time.sleep(0.5)  # let it paint
+    screenshot(env, notice, os.path.join(args.out, "quarvel-exe-notice.png"))
+
+    click(env, notice, NOTICE_CLIENT, OK_BUTTON)
+    splash = wait_for_window(env, "", SPLASH_CLIENT, timeout=10, poll=0.01)
+    if splash:
+        screenshot(env, splash, os.path.join(args.out, "quarvel-exe-splash.png"))
+    else:
+        print("note: the splash came and went between two looks")
+    main_window = wait_for_window(env, TITLE, MAIN_CLIENT)
+    if not main_window:
+        fail("the main window never appeared")
+    print("start to the main window shown: %.2f s (with the OK click)" % (
+        time.monotonic() - started))
+    if not window_gone(env, notice):
+        fail("the notice is still shown beside the main window")
+
+    lookups = wait_for_request(requests, "/mc/quarvel.asp")
+    if len(lookups) != 1:
+        fail("expected one lookup request, got %r" % lookups)
+    if query_pairs(lookups[0]) != query_pairs(address):
+        fail("lookup keys differ:\n  sent     %r\n  expected %r" % (
+            query_pairs(lookups[0]), query_pairs(address)))
+    print("lookup request: " + lookups[0])
+    time.sleep(1)
+    screenshot(env, main_window, os.path.join(args.out, "quarvel-exe-main.png"))
+
+    click(env, main_window, MAIN_CLIENT, COPY_BUTTON)
+    time.sleep(1)
+    inside = run([WINE, args.read_clipboard], env, timeout=60).stdout
+    if inside != report:
+        fail("the Windows clipboard holds %r, the report is %r" % (inside[:200], report[:200]))
+    outside = run(["xclip", "-o", "-selection", "clipboard"], env, timeout=30).stdout
+    # Wine hands Unicode text to X with Unix line ends.
+    if outside != report.replace(b"\r\n", b"\n"):
+        fail("the X clipboard holds %r" % outside[:200])
+    print("clipboard: the report, %d bytes (%d on the X side)" % (len(inside), len(outside)))
+
+    if os.path.exists(os.path.join(args.prefix, "drive_c", "Program Files", "Internet Explorer",
+                                   "iexplore.exe")) is False:
+        fail("Wine's iexplore.exe is not at C:\\Program Files\\Internet Explorer")
+    click(env, main_window, MAIN_CLIENT, CHAT_LABEL)
+    chats = wait_for_request(requests, "/support/UserPreChat.aspx")
+    if chats != ["/support/UserPreChat.aspx?ref=CustomerScanWindow"]:
+        fail("expected the chat request, got %r" % chats)
+    print("chat request: " + chats[0])
+
+    screenshot(env, {"id": "root"}, os.path.join(args.out, "quarvel-exe-chat.png"))
+    # Internet Explorer's window lies over ours: close it, then ours, by their close boxes.
+    browser = next((w for w in visible_windows(env) if w["name"] == "Wine Internet Explorer"), None)
+    if browser:
+        close_box(env, browser)
+        window_gone(env, browser)
+    close_box(env, main_window)
+    try:
+        status = quarvel.wait(timeout=30)
+    except subprocess.TimeoutExpired:
+        fail("Quarvel.exe did not end when its main window was closed")
+    if status != 0:
+        fail("Quarvel.exe ended with status %d" % status)
+
+
+if __name__ == "__main__":
+    sys.exit(main())
