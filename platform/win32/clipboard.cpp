@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "inventory/failure.h"
-#include "platform/win32/wide_text.h"
+#include "platform/win32/utf.h"
 
 namespace quarvel::win32 {
 namespace {
@@ -24,7 +24,7 @@ public:
 }  // namespace
 
 void putClipboardText(HWND owner, std::string_view text) {
-    const std::wstring wide = widen(text);
+    const std::wstring wide = toUtf16(text);
     const size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
     OpenClipboardGuard open(owner);
     if (!EmptyClipboard()) throw Failure("The clipboard could not be emptied");

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "inventory/failure.h"
-#include "platform/win32/wide_text.h"
+#include "platform/win32/utf.h"
 
 namespace quarvel::win32 {
 namespace {
@@ -166,7 +166,7 @@ EmbeddedBrowser::~EmbeddedBrowser() {
 }
 
 void EmbeddedBrowser::navigate(const std::string& url) {
-    BSTR address = SysAllocString(widen(url).c_str());
+    BSTR address = SysAllocString(toUtf16(url).c_str());
     VARIANT none;
     VariantInit(&none);
     const HRESULT result = browser_->Navigate(address, &none, &none, &none, &none);

@@ -5,7 +5,7 @@
 
 #include "inventory/failure.h"
 #include "platform/win32/dpi.h"
-#include "platform/win32/wide_text.h"
+#include "platform/win32/utf.h"
 #include "platform/win32/window_styles.h"
 
 #ifndef WM_DPICHANGED
@@ -38,7 +38,7 @@ void registerWindowClass(WNDPROC procedure) {
 }
 
 HBITMAP loadPicture(std::string_view name) {
-    std::wstring resource = widen(name);
+    std::wstring resource = toUtf16(name);
     std::transform(resource.begin(), resource.end(), resource.begin(),
                    [](wchar_t c) { return static_cast<wchar_t>(std::towupper(c)); });
     auto* picture = static_cast<HBITMAP>(
@@ -99,7 +99,7 @@ NativeWindow::NativeWindow(WindowId id, const WindowLayout& layout, ToolkitEvent
         top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
     }
     window_ = CreateWindowExW(
-        styles.exStyle, kWindowClass, widen(layout.caption).c_str(), styles.style, left, top, width,
+        styles.exStyle, kWindowClass, toUtf16(layout.caption).c_str(), styles.style, left, top, width,
         height, layout.inTaskBar ? nullptr : owner, nullptr, GetModuleHandleW(nullptr), this);
     if (window_ == nullptr) {
         throw Failure("The window " + std::string(layout.name) + " could not be created");
@@ -153,7 +153,7 @@ void NativeWindow::createControls() {
             native.styles.style = (native.styles.style & ~DWORD{SS_TYPEMASK}) | SS_LEFTNOWORDWRAP;
         }
         control.handle = CreateWindowExW(
-            native.styles.exStyle, native.className, widen(layout.caption).c_str(),
+            native.styles.exStyle, native.className, toUtf16(layout.caption).c_str(),
             native.styles.style, area.left, area.top, area.right - area.left,
             area.bottom - area.top, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(index)),
             GetModuleHandleW(nullptr), nullptr);
@@ -231,7 +231,7 @@ HFONT NativeWindow::font(const Font& font) {
     HFONT handle =
         CreateFontW(pointsToFontHeight(font.points, dpi_), 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL,
                     FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                    DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, widen(font.face).c_str());
+                    DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, toUtf16(font.face).c_str());
     fonts_.emplace(key, handle);
     return handle;
 }

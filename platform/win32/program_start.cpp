@@ -3,12 +3,12 @@
 #include <windows.h>
 
 #include "inventory/failure.h"
-#include "platform/win32/wide_text.h"
+#include "platform/win32/utf.h"
 
 namespace quarvel::win32 {
 
 void startProgram(const std::string& commandLine) {
-    std::wstring line = widen(commandLine);  // CreateProcessW may write into the buffer
+    std::wstring line = toUtf16(commandLine);  // CreateProcessW may write into the buffer
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;

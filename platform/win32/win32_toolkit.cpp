@@ -5,7 +5,7 @@
 #include "inventory/failure.h"
 #include "platform/win32/clipboard.h"
 #include "platform/win32/program_start.h"
-#include "platform/win32/wide_text.h"
+#include "platform/win32/utf.h"
 
 namespace quarvel::win32 {
 namespace {
@@ -127,7 +127,7 @@ void Win32Toolkit::destroyWindow(WindowId id) {
 }
 
 void Win32Toolkit::setCaption(WindowId id, std::string_view control, std::string_view text) {
-    SetWindowTextW(window(id).control(control), widen(text).c_str());
+    SetWindowTextW(window(id).control(control), toUtf16(text).c_str());
 }
 
 std::string Win32Toolkit::caption(WindowId id, std::string_view control) const {
@@ -135,11 +135,11 @@ std::string Win32Toolkit::caption(WindowId id, std::string_view control) const {
     std::wstring text(static_cast<size_t>(GetWindowTextLengthW(handle)) + 1, L'\0');
     text.resize(
         static_cast<size_t>(GetWindowTextW(handle, text.data(), static_cast<int>(text.size()))));
-    return narrow(text);
+    return toUtf8(text);
 }
 
 void Win32Toolkit::setText(WindowId id, std::string_view control, std::string_view text) {
-    SetWindowTextW(window(id).control(control), widen(text).c_str());
+    SetWindowTextW(window(id).control(control), toUtf16(text).c_str());
 }
 
 void Win32Toolkit::clearList(WindowId id, std::string_view control) {
@@ -147,7 +147,7 @@ void Win32Toolkit::clearList(WindowId id, std::string_view control) {
 }
 
 void Win32Toolkit::addListRow(WindowId id, std::string_view control, std::string_view row) {
-    const std::wstring text = widen(row);
+    const std::wstring text = toUtf16(row);
     const LRESULT added = SendMessageW(window(id).control(control), LB_ADDSTRING, 0,
                                        reinterpret_cast<LPARAM>(text.c_str()));
     if (added == LB_ERR || added == LB_ERRSPACE) {
@@ -169,7 +169,7 @@ void Win32Toolkit::navigate(WindowId id, std::string_view control, std::string_v
 }
 
 void Win32Toolkit::messageBox(std::string_view title, std::string_view text) {
-    MessageBoxW(nullptr, widen(text).c_str(), widen(title).c_str(), MB_OK | MB_TASKMODAL);
+    MessageBoxW(nullptr, toUtf16(text).c_str(), toUtf16(title).c_str(), MB_OK | MB_TASKMODAL);
 }
 
 void Win32Toolkit::putClipboardText(std::string_view text) {

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <string>
 
-#include "platform/win32/wide_text.h"
+#include "platform/win32/utf.h"
 
 int main() {
     if (!OpenClipboard(nullptr)) return 2;
@@ -16,7 +16,7 @@ int main() {
         CloseClipboard();
         return 3;
     }
-    const std::string text = quarvel::win32::narrow(static_cast<const wchar_t*>(GlobalLock(data)));
+    const std::string text = quarvel::win32::toUtf8(static_cast<const wchar_t*>(GlobalLock(data)));
     GlobalUnlock(data);
     CloseClipboard();
     _setmode(_fileno(stdout), _O_BINARY);  // no \n to \r\n on the way out
