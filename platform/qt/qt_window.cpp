@@ -93,6 +93,7 @@ QtWindow::QtWindow(WindowId id, const WindowLayout& layout, const TwipScale& sca
         QWidget* holder = control.container.empty() ? this : &this->control(control.container);
         QWidget* widget = build(control, holder);
         if (!widget) continue;
+        widget->setObjectName(qtText(control.name));
         Bounds px = scale.pixels(control.bounds);
         widget->setGeometry(px.left, px.top, px.width, px.height);
         widget->setFont(qtFont(control.font));
