@@ -98,9 +98,10 @@ NativeWindow::NativeWindow(WindowId id, const WindowLayout& layout, ToolkitEvent
         left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
         top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
     }
-    window_ = CreateWindowExW(
-        styles.exStyle, kWindowClass, toUtf16(layout.caption).c_str(), styles.style, left, top, width,
-        height, layout.inTaskBar ? nullptr : owner, nullptr, GetModuleHandleW(nullptr), this);
+    window_ =
+        CreateWindowExW(styles.exStyle, kWindowClass, toUtf16(layout.caption).c_str(), styles.style,
+                        left, top, width, height, layout.inTaskBar ? nullptr : owner, nullptr,
+                        GetModuleHandleW(nullptr), this);
     if (window_ == nullptr) {
         throw Failure("The window " + std::string(layout.name) + " could not be created");
     }
@@ -132,7 +133,9 @@ void NativeWindow::createControls() {
     std::vector<ControlLayout> placed;
     controls_.reserve(layout_.controls.size());
     for (const ControlLayout& layout : layout_.controls) {
-        Control& control = controls_.emplace_back(Control{&layout, placeInWindow(layout, placed)});
+        Control& control = controls_.emplace_back();
+        control.layout = &layout;
+        control.place = placeInWindow(layout, placed);
         placed.push_back(layout);
         // Identifiers start above the dialog manager's IDOK and IDCANCEL.
         const auto index = 100 + static_cast<int>(controls_.size());

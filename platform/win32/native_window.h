@@ -40,7 +40,7 @@ public:
 
 private:
     struct Control {
-        const ControlLayout* layout;
+        const ControlLayout* layout = nullptr;
         Bounds place;  // twips from the window's client area
         HWND handle = nullptr;
         std::unique_ptr<EmbeddedBrowser> browser;

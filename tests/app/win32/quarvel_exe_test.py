@@ -5,7 +5,6 @@ Internet Explorer's request, screenshots of the three windows, and the close box
 import argparse
 import contextlib
 import os
-import re
 import shutil
 import socket
 import subprocess
@@ -18,7 +17,6 @@ TITLE = "Quarvel - System Memory Information"
 TWIPS_PER_PIXEL = 15  # Xvfb and a fresh Wine prefix run at 96 dots per inch
 WINE = shutil.which("wine64") or "/usr/lib/wine/wine64"
 WINESERVER = shutil.which("wineserver") or "/usr/lib/wine/wineserver"
-SKIP = 77
 
 
 def pixels(twips):
@@ -61,35 +59,21 @@ def xvfb():
 
 
 @contextlib.contextmanager
-def stand_in(port, log):
-    here = os.path.dirname(os.path.abspath(__file__))
-    server = subprocess.Popen([sys.executable, os.path.join(here, "stand_in_retailer.py"),
-                               str(port), log])
+def stand_in(script, port, log):
+    server = subprocess.Popen([sys.executable, script, "--port", str(port), "--log", log],
+                              stdout=subprocess.PIPE, text=True)
     try:
-        deadline = time.monotonic() + 10
-        while time.monotonic() < deadline:
-            with contextlib.suppress(OSError):
-                socket.create_connection(("127.0.0.1", port), timeout=1).close()
-                break
-            time.sleep(0.1)
+        if server.stdout.readline().strip() != "127.0.0.1:%d" % port:
+            fail("the stand-in could not listen on 127.0.0.1:%d" % port)
         yield
     finally:
         server.terminate()
         server.wait()
 
 
-def prepare_prefix(env):
-    """A Wine prefix of our own; windows drawn by Wine itself and not handed to a window manager
-    (there is none: Wine would wait two seconds for one whenever a window closes)."""
-    if not os.path.exists(os.path.join(env["WINEPREFIX"], "system.reg")):
-        boot_env = dict(env, WINEDLLOVERRIDES="mscoree,mshtml=")  # no Mono or Gecko installers
-        run([WINE, "wineboot", "--init"], boot_env, timeout=300)
-    settings = [(r"HKCU\Software\Wine\X11 Driver", "Managed", "N"),
-                (r"HKCU\Software\Wine\X11 Driver", "Decorated", "N"),
-                # Debian's metric twin of the splash's Times New Roman.
-                (r"HKCU\Software\Wine\Fonts\Replacements", "Times New Roman", "Liberation Serif")]
-    for key, value, data in settings:
-        run([WINE, "reg", "add", key, "/v", value, "/d", data, "/f"], env, timeout=120)
+def prepare_prefix(env, wine_desktop):
+    """The desktop prefix, made ready by running a first program in it."""
+    run([wine_desktop, "cmd", "/c", "exit"], env, timeout=600)
 
 
 def visible_windows(env):
@@ -174,22 +158,20 @@ def query_pairs(address):
 
 def main():
     parser = argparse.ArgumentParser()
-    for option in ("quarvel", "report", "read-clipboard", "host", "out", "prefix"):
+    for option in ("quarvel", "report", "read-clipboard", "stand-in", "port", "wine-desktop",
+                   "prefix", "out"):
         parser.add_argument("--" + option, required=True)
     args = parser.parse_args()
-    port = re.fullmatch(r"127\.0\.0\.1:(\d+)", args.host)
-    if not port:
-        print("SKIP: built for the retailer host %s, not a stand-in on 127.0.0.1" % args.host)
-        return SKIP
     os.makedirs(args.out, exist_ok=True)
-    env = dict(os.environ, WINEPREFIX=os.path.abspath(args.prefix), WINEDEBUG="-all")
+    prefix = os.path.abspath(args.prefix)
+    env = dict(os.environ, WINEPREFIX=prefix, WINE_DESKTOP_PREFIX=prefix, WINEDEBUG="-all")
     env.pop("WINEDLLOVERRIDES", None)
 
     with xvfb() as display, tempfile.TemporaryDirectory() as scratch:
         env["DISPLAY"] = display
-        prepare_prefix(env)
+        prepare_prefix(env, args.wine_desktop)
         requests = os.path.join(scratch, "requests.log")
-        with stand_in(int(port.group(1)), requests):
+        with stand_in(args.stand_in, int(args.port), requests):
             printed = run([WINE, args.report], env, timeout=120).stdout
             report, _, address = printed.rpartition(b"http://")
             address = (b"http://" + address).decode("utf-8").rstrip("\r\n")
