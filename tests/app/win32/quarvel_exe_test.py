@@ -138,14 +138,20 @@ def screenshot(env, window, path):
     print("screenshot: " + path)
 
 
+def logged(log):
+    """The requests the stand-in has received so far."""
+    if not os.path.exists(log):
+        return []
+    with open(log, encoding="utf-8") as f:
+        return [line.rstrip("\n") for line in f]
+
+
 def wait_for_request(log, path_prefix, timeout=60):
     deadline = time.monotonic() + timeout
     while time.monotonic() < deadline:
-        if os.path.exists(log):
-            with open(log, encoding="utf-8") as f:
-                matches = [line.rstrip("\n") for line in f if line.startswith(path_prefix)]
-            if matches:
-                return matches
+        matches = [line for line in logged(log) if line.startswith(path_prefix)]
+        if matches:
+            return matches
         time.sleep(0.1)
     return []
 
@@ -191,8 +197,8 @@ def check_program(env, args, quarvel, started, requests, report, address):
     notice = wait_for_window(env, TITLE, NOTICE_CLIENT)
     if not notice:
         fail("the notice never appeared")
-    if os.path.exists(requests):
-        fail("a request reached the retailer before the notice was accepted")
+    if logged(requests):
+        fail("a request reached the retailer before the notice was accepted: %r" % logged(requests))
     time.sleep(0.5)  # let it paint
     screenshot(env, notice, os.path.join(args.out, "quarvel-exe-notice.png"))
 
