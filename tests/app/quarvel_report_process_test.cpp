@@ -1,7 +1,9 @@
 // quarvel-report as a user meets it: the built program, its output bytes, exit status and messages.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <string>
@@ -10,6 +12,7 @@
 #include "inventory/inventory_summary.h"
 #include "platform/linux/linux_management_source.h"
 #include "tests/platform/linux/captured_root.h"
+#include "tests/platform/linux/dmidecode_account.h"
 
 namespace quarvel {
 namespace {
@@ -104,6 +107,52 @@ TEST(QuarvelReport, ExitStatusAndMessages) {
     EXPECT_EQ(unknown.err,
               "quarvel-report: unknown option '--frobnicate'\nUsage: quarvel-report [--root DIR]\n"
               "Try 'quarvel-report --help' for more information.\n");
+}
+
+// A machine as root lays it out: the firmware table and the serial number readable by root only,
+// the udev record and the other identity files by everyone.
+void layOutMachine(const CapturedRoot& root, bool withRootOnlyFiles) {
+    const std::filesystem::path dump =
+        std::filesystem::path(QUARVEL_SMBIOS_DUMPS) / "Lenovo-ThinkPad-T480.bin";
+    auto account = testing::dmidecodeAccount(dump);
+    if (withRootOnlyFiles) root.layOutDump(dump);
+    root.write("run/udev/data/+dmi:id", testing::udevRecordOf(dump));
+    for (const auto& [file, contents] : testing::identityFilesOf(account)) {
+        if (file == "product_serial" && !withRootOnlyFiles) continue;
+        root.write("sys/class/dmi/id/" + file, contents);
+    }
+    root.write("proc/meminfo", "MemTotal:       23792736 kB\n");
+    root.write("proc/cpuinfo", testing::cpuinfoOf(account));
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(root.path())) {
+        bool rootOnly = entry.path().filename() == "DMI" ||
+                        entry.path().filename() == "smbios_entry_point" ||
+                        entry.path().filename() == "product_serial";
+        chmod(entry.path().c_str(), entry.is_directory() ? 0755 : rootOnly ? 0400 : 0644);
+    }
+    chmod(root.path().c_str(), 0755);
+}
+
+// Root sees the firmware table; an ordinary user sees what the udev record and the open identity
+// files tell, which still names every module.
+TEST(QuarvelReport, OrdinaryUserSeesTheModulesThroughTheUdevRecord) {
+    if (geteuid() != 0) GTEST_SKIP() << "needs root to run the program as another user";
+    CapturedRoot machine;
+    layOutMachine(machine, true);
+    CapturedRoot openFilesOnly;
+    layOutMachine(openFilesOnly, false);
+    const std::string arguments = "--root '" + machine.path().string() + "'";
+
+    Outcome asRoot = runReport(arguments);
+    EXPECT_EQ(asRoot.status, 0);
+    EXPECT_EQ(asRoot.out, expectedOutput(machine.path()));
+    EXPECT_NE(asRoot.out.find("\r\nIdentifyingNumber: PC131TBF\r\n"), std::string::npos);
+
+    Outcome asUser = runReport(arguments, "setpriv --reuid=65534 --regid=65534 --clear-groups");
+    EXPECT_EQ(asUser.status, 0) << asUser.err;
+    EXPECT_EQ(asUser.out, expectedOutput(openFilesOnly.path()));
+    EXPECT_NE(asUser.out.find("\r\nIdentifyingNumber: \r\n"), std::string::npos);
+    EXPECT_NE(asUser.out.find("\r\nCapacity: 8192 MB,16384 MB,\r\n"), std::string::npos)
+        << asUser.out;
 }
 
 // A user whose locale writes decimals with a comma sees the amounts that way, as in the window.
