@@ -70,5 +70,10 @@ if build fuzz; then
         tests/platform/linux/fuzz/regressions/udev
 fi
 
+# Windows: the shipped 32-bit program is built and its executables checked (this machine runs no
+# 32-bit code); the 64-bit build's tests run under wine64 (tools/wine-run prepares its prefix once).
+build mingw-i686 && run_tests mingw-i686
+build mingw-x64 && run_tests mingw-x64
+
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
