@@ -8,10 +8,6 @@
 #include "platform/win32/utf.h"
 #include "platform/win32/window_styles.h"
 
-#ifndef WM_DPICHANGED
-#define WM_DPICHANGED 0x02E0
-#endif
-
 namespace quarvel::win32 {
 namespace {
 

@@ -120,6 +120,24 @@ TEST_F(Win32ToolkitTest, PlacesControlsInsideTheirFramesInTwips) {
     EXPECT_FALSE(GetWindowLongPtrW(hidden, GWL_STYLE) & WS_VISIBLE);
 }
 
+// Moved to a monitor of 144 dots per inch, the window puts its controls and fonts at that DPI.
+TEST_F(Win32ToolkitTest, FollowsAChangeOfDpi) {
+    toolkit_->createWindow(1, form1Layout());
+    HWND window = topLevel(kTitle);
+    RECT suggested;
+    GetWindowRect(window, &suggested);
+    suggested.right = suggested.left + 1200;
+    suggested.bottom = suggested.top + 1100;
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    HWND button = FindWindowExW(window, nullptr, L"Button", L"Copy System Info To Clipboard");
+    const RECT place = placeOf(button);
+    EXPECT_EQ(place.left, twipsToPixels(7560 + 960, 144));
+    EXPECT_EQ(place.bottom - place.top, twipsToPixels(375, 144));
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(button, WM_GETFONT, 0, 0)), sizeof font, &font);
+    EXPECT_EQ(font.lfHeight, -17);  // 8.25 points at 144 dots per inch
+}
+
 TEST_F(Win32ToolkitTest, CaptionsAndListRowsKeepTheirText) {
     toolkit_->createWindow(1, form1Layout());
     const std::string text =
