@@ -111,6 +111,12 @@ class Session:
         return env
 
     def close(self):
+        if self.program and sys.exc_info()[0]:
+            self.program.poll()
+            print(f"the program's status: {self.program.returncode}; its output ends:",
+                  file=sys.stderr)
+            with open(self.path("quarvel.out"), errors="replace") as out:
+                print("".join(out.readlines()[-25:]), file=sys.stderr)
         for process in [self.program] + self.processes[::-1]:
             if process and process.poll() is None:
                 process.send_signal(signal.SIGTERM)
@@ -127,7 +133,7 @@ class Session:
         self.program = subprocess.Popen(
             [self.args.quarvel], env=dict(self.env, PATH=self.program_path), stdout=open(self.path("quarvel.out"), "w"),
             stderr=subprocess.STDOUT)
-        return self.window(NOTICE_SIZE, "the notice")
+        return self.window(NOTICE_SIZE, "the notice", timeout=60)
 
     def path(self, name):
         return os.path.join(self.work, name)
