@@ -39,8 +39,36 @@ build() {
     return 1
 }
 
+# Runs one libFuzzer target for a bounded time over its seeds and earlier findings; a crash counts
+# as a failed test and its input is kept under build/fuzz/findings/ to become a regression case.
+run_fuzzer() {
+    local target=$1
+    shift
+    local binary=build/fuzz/tests/platform/linux/fuzz/$target
+    local findings=build/fuzz/findings/$target
+    local corpus
+    corpus=$(mktemp -d)
+    mkdir -p "$findings"
+    echo "=== fuzz: $target (60 s)"
+    if "$binary" -max_total_time=60 -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+        -artifact_prefix="$findings/" "$corpus" "$@" >"$log" 2>&1; then
+        passed=$((passed + 1))
+        grep -E '^(stat::number_of_executed_units|Done )' "$log" || tail -n 2 "$log"
+    else
+        failed=$((failed + 1))
+        tail -n 40 "$log"
+        echo "fuzz: $target crashed; the input is in $findings/"
+    fi
+    rm -rf "$corpus"
+}
+
 build default && run_tests default
 build sanitize && run_tests sanitize
+if build fuzz; then
+    run_fuzzer smbios_table_fuzzer tests/data/smbios-dumps tests/platform/linux/fuzz/regressions/smbios
+    run_fuzzer udev_record_fuzzer tests/platform/linux/fuzz/corpus/udev \
+        tests/platform/linux/fuzz/regressions/udev
+fi
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
