@@ -104,7 +104,8 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--quarvel", required=True)
     parser.add_argument("--floor", required=True)
-    parser.add_argument("--port", type=int, default=47311)
+    parser.add_argument("--port", type=int, default=47311,
+                        help="the stand-in port quarvel was built for (QUARVEL_STAND_IN_PORT)")
     parser.add_argument("--runs", type=int, default=7)
     args = parser.parse_args()
 
@@ -119,7 +120,9 @@ def main():
     stand_in = subprocess.Popen([sys.executable, os.path.join(HERE, "stand_in_retailer.py"),
                                  "--port", str(args.port), "--log", log], stdout=subprocess.PIPE,
                                 text=True)
-    stand_in.stdout.readline()
+    if stand_in.stdout.readline().strip() != f"127.0.0.1:{args.port}":
+        xvfb.terminate()
+        sys.exit(f"the stand-in could not listen on 127.0.0.1:{args.port} (is another one running?)")
     env = dict(os.environ, DISPLAY=display, LC_ALL="C.UTF-8", HOME=work,
                XDG_RUNTIME_DIR=work)
     if os.geteuid() == 0:
