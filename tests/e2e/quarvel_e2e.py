@@ -330,12 +330,12 @@ def case_no_opener(args):
         session.close()
 
 
-def case_cancel(args):
+def case_cancel(args, press=lambda session, notice: session.click(notice, CANCEL_BUTTON)):
     """Cancel on the notice ends the program at once, before anything is read or requested."""
     session = Session(args, "cancel")
     try:
         notice = session.start()
-        session.click(notice, CANCEL_BUTTON)
+        press(session, notice)
         session.ended()
         check(session.program.returncode == 0, f"exit status {session.program.returncode}")
         check(not session.requests("/mc/quarvel.asp"), "the lookup page was requested")
@@ -361,8 +361,13 @@ def case_typical(args):
         session.close()
 
 
+def case_escape(args):
+    """Esc on the notice is its Cancel button."""
+    case_cancel(args, press=lambda session, notice: session.key(notice, "Escape"))
+
+
 CASES = {"road": case_road, "chat": case_chat, "no-opener": case_no_opener,
-         "cancel": case_cancel, "typical": case_typical}
+         "cancel": case_cancel, "escape": case_escape, "typical": case_typical}
 
 
 def main():
