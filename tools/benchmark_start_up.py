@@ -121,6 +121,7 @@ def main():
                                  "--port", str(args.port), "--log", log], stdout=subprocess.PIPE,
                                 text=True)
     if stand_in.stdout.readline().strip() != f"127.0.0.1:{args.port}":
+        stand_in.terminate()
         xvfb.terminate()
         sys.exit(f"the stand-in could not listen on 127.0.0.1:{args.port} (is another one running?)")
     env = dict(os.environ, DISPLAY=display, LC_ALL="C.UTF-8", HOME=work,

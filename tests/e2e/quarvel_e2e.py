@@ -68,11 +68,15 @@ class Session:
         self.work = tempfile.mkdtemp(prefix=f"quarvel-e2e-{name}-")
         self.processes = []
         self.program = None
-        self.display = self.start_x_server()
-        self.request_log = os.path.join(self.work, "requests.log")
-        self.start_stand_in()
-        self.env = self.tools_env()
-        self.program_path = self.env["PATH"]  # where the program looks for other programs
+        try:
+            self.display = self.start_x_server()
+            self.request_log = os.path.join(self.work, "requests.log")
+            self.start_stand_in()
+            self.env = self.tools_env()
+            self.program_path = self.env["PATH"]  # where the program looks for other programs
+        except BaseException:
+            self.close()
+            raise
 
     # --- the surroundings
 
