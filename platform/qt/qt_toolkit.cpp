@@ -33,6 +33,7 @@ constexpr char kUrlOpener[] = "xdg-open";
 
 QtToolkit::QtToolkit(char* programName) : argv_{programName, nullptr} {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QCoreApplication::setAttribute(Qt::AA_DisableShaderDiskCache);  // the program stores nothing
     application_ = std::make_unique<QApplication>(argc_, argv_);
     QApplication::setQuitOnLastWindowClosed(false);  // the program decides when it ends
     QApplication::setApplicationName(QStringLiteral("Quarvel"));

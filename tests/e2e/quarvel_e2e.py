@@ -35,6 +35,7 @@ FRAME8 = (7560, -120 + 3840)
 COPY_BUTTON = centre(FRAME8[0] + 960, FRAME8[1] + 1680, 2415, 375)
 CHAT_LABEL = centre(FRAME8[0] + 120, FRAME8[1] + 1440, 1800, 200)
 BANNER = centre(FRAME8[0] + 1200, FRAME8[1] + 360, 2280, 1020)
+SLOTS_LIST = centre(120 + 120, -120 + 3840 + 480, 3855, 240)  # its first row
 MESSAGE_TEXT = ("70", "18")  # within the first line of a message box's text
 
 
@@ -67,11 +68,15 @@ class Session:
         self.work = tempfile.mkdtemp(prefix=f"quarvel-e2e-{name}-")
         self.processes = []
         self.program = None
-        self.display = self.start_x_server()
-        self.request_log = os.path.join(self.work, "requests.log")
-        self.start_stand_in()
-        self.env = self.tools_env()
-        self.program_path = self.env["PATH"]  # where the program looks for other programs
+        try:
+            self.display = self.start_x_server()
+            self.request_log = os.path.join(self.work, "requests.log")
+            self.start_stand_in()
+            self.env = self.tools_env()
+            self.program_path = self.env["PATH"]  # where the program looks for other programs
+        except BaseException:
+            self.close()
+            raise
 
     # --- the surroundings
 
@@ -111,6 +116,12 @@ class Session:
         return env
 
     def close(self):
+        if self.program and sys.exc_info()[0]:
+            self.program.poll()
+            print(f"the program's status: {self.program.returncode}; its output ends:",
+                  file=sys.stderr)
+            with open(self.path("quarvel.out"), errors="replace") as out:
+                print("".join(out.readlines()[-25:]), file=sys.stderr)
         for process in [self.program] + self.processes[::-1]:
             if process and process.poll() is None:
                 process.send_signal(signal.SIGTERM)
@@ -123,11 +134,11 @@ class Session:
 
     # --- the program
 
-    def start(self):
+    def start(self, program=None):
         self.program = subprocess.Popen(
-            [self.args.quarvel], env=dict(self.env, PATH=self.program_path), stdout=open(self.path("quarvel.out"), "w"),
+            [program or self.args.quarvel], env=dict(self.env, PATH=self.program_path), stdout=open(self.path("quarvel.out"), "w"),
             stderr=subprocess.STDOUT)
-        return self.window(NOTICE_SIZE, "the notice")
+        return self.window(NOTICE_SIZE, "the notice", timeout=60)
 
     def path(self, name):
         return os.path.join(self.work, name)
@@ -204,9 +215,9 @@ def query_keys(address):
     return urllib.parse.parse_qsl(urllib.parse.urlsplit(address).query, keep_blank_values=True)
 
 
-def open_main_window(session, screenshot_notice=False):
+def open_main_window(session, screenshot_notice=False, program=None):
     """The start-up road: the notice, OK, the splash, the main window with the page requested."""
-    notice = session.start()
+    notice = session.start(program)
     if screenshot_notice:
         time.sleep(0.5)
         session.screenshot(notice, "notice.png")
@@ -323,12 +334,12 @@ def case_no_opener(args):
         session.close()
 
 
-def case_cancel(args):
+def case_cancel(args, press=lambda session, notice: session.click(notice, CANCEL_BUTTON)):
     """Cancel on the notice ends the program at once, before anything is read or requested."""
     session = Session(args, "cancel")
     try:
         notice = session.start()
-        session.click(notice, CANCEL_BUTTON)
+        press(session, notice)
         session.ended()
         check(session.program.returncode == 0, f"exit status {session.program.returncode}")
         check(not session.requests("/mc/quarvel.asp"), "the lookup page was requested")
@@ -336,14 +347,38 @@ def case_cancel(args):
         session.close()
 
 
+def case_typical(args):
+    """The windows on a scripted typical machine, every field filled: the lookup carries its
+    values, and the screenshot shows them."""
+    session = Session(args, "typical")
+    try:
+        main, _ = open_main_window(session, program=args.typical)
+        time.sleep(2)
+        session.screenshot(main, "main-window-typical-machine.png")
+        keys = dict(query_keys(session.requests("/mc/quarvel.asp")[0]))
+        check(keys["mdlname"] == "X100" and keys["memoryspeeds"] == "667 MHz,667 MHz,",
+              f"the lookup carried {keys}")
+        session.click(main, (SLOTS_LIST[0], SLOTS_LIST[1] + 16))  # the second module
+        time.sleep(0.3)
+        session.screenshot(main, "main-window-second-module.png")
+    finally:
+        session.close()
+
+
+def case_escape(args):
+    """Esc on the notice is its Cancel button."""
+    case_cancel(args, press=lambda session, notice: session.key(notice, "Escape"))
+
+
 CASES = {"road": case_road, "chat": case_chat, "no-opener": case_no_opener,
-         "cancel": case_cancel}
+         "cancel": case_cancel, "escape": case_escape, "typical": case_typical}
 
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("case", choices=sorted(CASES))
     parser.add_argument("--quarvel", required=True, help="the program built for the stand-in")
+    parser.add_argument("--typical", required=True, help="the program on a typical machine")
     parser.add_argument("--report", required=True, help="quarvel-report")
     parser.add_argument("--stand-in", required=True, help="tools/stand_in_retailer.py")
     parser.add_argument("--port", type=int, required=True, help="the stand-in's port")

@@ -147,5 +147,38 @@ TEST_F(QtToolkitTest, AControlTheLayoutLacksIsAFailure) {
     EXPECT_THROW(toolkit->addListRow(kId, "Label1", "x"), Failure);
 }
 
+constexpr ControlLayout kSplashControls[] = {
+    {.name = "Label1", .bounds = {120, 120, 1335, 495}, .caption = "Quarvel"},
+    {.name = "Timer1", .kind = ControlKind::Timer, .intervalMs = 10},
+};
+
+constexpr WindowLayout kSplash{.name = "Splash",
+                               .titleBar = false,
+                               .inTaskBar = false,
+                               .centred = true,
+                               .clientWidth = 3630,
+                               .clientHeight = 1170,
+                               .keyPreview = true,
+                               .controls = kSplashControls};
+
+TEST_F(QtToolkitTest, ATimerTicksWhileItsWindowIsLoadedAndKeysReachTheWindow) {
+    constexpr WindowId kSplashId = 8;
+    toolkit->createWindow(kSplashId, kSplash);
+    toolkit->showWindow(kSplashId);
+    QWidget* splash = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->findChild<QWidget*>(QStringLiteral("Label1")) && w->isVisible()) splash = w;
+    }
+    ASSERT_NE(splash, nullptr);
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(splash));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !events.events.empty(); }));
+    EXPECT_EQ(events.events.front(), "ticked Timer1");
+
+    events.events.clear();
+    QTest::keyClick(splash->findChild<QWidget*>(QStringLiteral("Label1")), Qt::Key_A);
+    EXPECT_THAT(events.events, ::testing::Contains("key 97"));
+    toolkit->destroyWindow(kSplashId);
+}
+
 }  // namespace
 }  // namespace quarvel::qt
