@@ -107,13 +107,17 @@ NativeWindow::NativeWindow(WindowId id, const WindowLayout& layout, ToolkitEvent
         createControls();
         stackControls();
     } catch (...) {
-        DestroyWindow(window_);
-        releaseFonts();
+        release();
         throw;
     }
 }
 
 NativeWindow::~NativeWindow() {
+    release();
+}
+
+// Nothing is reported once the window starts closing.
+void NativeWindow::release() {
     for (const Control& control : controls_) {
         if (control.timer != 0) KillTimer(window_, control.timer);
     }

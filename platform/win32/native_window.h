@@ -57,6 +57,7 @@ private:
     void placeControls();
     RECT pixels(const Bounds& twips) const;
     HFONT font(const Font& font);
+    void release();
     void releaseFonts();
     const Control* find(HWND handle) const;
     const Control& find(std::string_view name) const;
