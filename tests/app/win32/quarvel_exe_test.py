@@ -32,6 +32,7 @@ OK_BUTTON = (1920 + 1215 // 2, 4320 + 375 // 2)
 FRAME8 = (7560, 3840 - 120)
 COPY_BUTTON = (FRAME8[0] + 960 + 2415 // 2, FRAME8[1] + 1680 + 375 // 2)
 CHAT_LABEL = (FRAME8[0] + 120 + 600, FRAME8[1] + 1440 + 90)  # on the label's first line
+BANNER = (FRAME8[0] + 1200 + 2280 // 2, FRAME8[1] + 360 + 1020 // 2)
 
 
 def fail(message):
@@ -263,9 +264,11 @@ def check_program(env, args, quarvel, started, requests, report, address):
         fail("the X clipboard holds %r" % outside[:200])
     print("clipboard: the report, %d bytes (%d on the X side)" % (len(inside), len(outside)))
 
-    if os.path.exists(os.path.join(args.prefix, "drive_c", "Program Files", "Internet Explorer",
-                                   "iexplore.exe")) is False:
+    browser_program = os.path.join(args.prefix, "drive_c", "Program Files", "Internet Explorer",
+                                   "iexplore.exe")
+    if not os.path.exists(browser_program):
         fail("Wine's iexplore.exe is not at C:\\Program Files\\Internet Explorer")
+    check_browser_missing(env, args, main_window, browser_program, requests)
     click(env, main_window, MAIN_CLIENT, CHAT_LABEL)
     chats = wait_for_request(requests, "/support/UserPreChat.aspx")
     if chats != ["/support/UserPreChat.aspx?ref=CustomerScanWindow"]:
@@ -285,6 +288,42 @@ def check_program(env, args, quarvel, started, requests, report, address):
         fail("Quarvel.exe did not end when its main window was closed")
     if status != 0:
         fail("Quarvel.exe ended with status %d" % status)
+
+
+def check_browser_missing(env, args, main_window, browser_program, requests):
+    """With iexplore.exe away from its path, a click on the banner shows "Browser Not found!!!"
+    under the application title, once, and starts nothing."""
+    os.rename(browser_program, browser_program + ".away")
+    try:
+        click(env, main_window, MAIN_CLIENT, BANNER)
+        message = wait_for_message_box(env, timeout=30)
+        if not message:
+            fail("no message box after a click on the banner with the browser missing")
+        time.sleep(0.5)
+        screenshot(env, message, os.path.join(args.out, "quarvel-exe-browser-not-found.png"))
+        # OK, the message box's one button, sits in the middle of its bottom row.
+        run(["xdotool", "mousemove", "--window", message["id"], str(message["width"] // 2),
+             str(message["height"] - 22), "click", "1"], env)
+        if not window_gone(env, message):
+            fail("the message box stayed after OK")
+        if wait_for_message_box(env, timeout=2):
+            fail("a second message box followed the first")
+    finally:
+        os.rename(browser_program + ".away", browser_program)
+    if [r for r in logged(requests) if r.startswith("/support/")]:
+        fail("a chat request was made with the browser missing")
+    print("browser missing: one message box, no request")
+
+
+def wait_for_message_box(env, timeout):
+    """A window under the application title smaller than the main window."""
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        for window in visible_windows(env):
+            if window["name"] == TITLE and window["width"] < pixels(MAIN_CLIENT[0]) // 2:
+                return window
+        time.sleep(0.05)
+    return None
 
 
 if __name__ == "__main__":
