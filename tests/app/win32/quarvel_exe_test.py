@@ -139,8 +139,8 @@ def close_box(env, window):
     run(["xdotool", "mousemove", "--window", window["id"], str(x), str(y), "click", "1"], env)
 
 
-def screenshot(env, window, path):
-    run(["import", "-window", window["id"], path], env)
+def screenshot(env, window, path, timeout=60):
+    run(["import", "-window", window["id"], path], env, timeout=timeout)
     print("screenshot: " + path)
 
 
@@ -224,15 +224,17 @@ def check_program(env, args, quarvel, started, requests, report, address):
             if window["name"] == TITLE and frames(window, MAIN_CLIENT):
                 main_window = window
             elif not splash_seen and window["name"] == "" and frames(window, SPLASH_CLIENT):
-                splash_seen = True
+                # The splash may go while it is captured, and import then waits for it for good:
+                # a short capture, and show_splash.exe below when it did not work out.
                 with contextlib.suppress(subprocess.SubprocessError):
-                    screenshot(env, window, splash_shot)
+                    screenshot(env, window, splash_shot, timeout=3)
+                    splash_seen = True
     if not main_window:
-        fail("the main window never appeared")
+        fail("the main window never appeared; the visible windows: %r" % visible_windows(env))
     print("OK to the main window shown: %.2f s (to the polling's resolution)" % (
         time.monotonic() - accepted))
     if not splash_seen:
-        print("the splash came and went between two looks; show_splash.exe shows it instead")
+        print("the splash went before it was captured; show_splash.exe shows it instead")
         shown = subprocess.Popen([WINE, args.show_splash], env=env)
         splash = wait_for_window(env, "", SPLASH_CLIENT, timeout=30)
         if not splash:
