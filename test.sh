@@ -42,9 +42,9 @@ build() {
 # Runs one libFuzzer target for a bounded time over its seeds and earlier findings; a crash counts
 # as a failed test and its input is kept under build/fuzz/findings/ to become a regression case.
 run_fuzzer() {
-    local target=$1
+    local binary=build/fuzz/$1
+    local target=${1##*/}
     shift
-    local binary=build/fuzz/tests/platform/linux/fuzz/$target
     local findings=build/fuzz/findings/$target
     local corpus
     corpus=$(mktemp -d)
@@ -65,8 +65,10 @@ run_fuzzer() {
 build default && run_tests default
 build sanitize && run_tests sanitize
 if build fuzz; then
-    run_fuzzer smbios_table_fuzzer tests/data/smbios-dumps tests/platform/linux/fuzz/regressions/smbios
-    run_fuzzer udev_record_fuzzer tests/platform/linux/fuzz/corpus/udev \
+    run_fuzzer tests/inventory/fuzz/number_text_fuzzer tests/inventory/fuzz/corpus
+    run_fuzzer tests/platform/linux/fuzz/smbios_table_fuzzer tests/data/smbios-dumps \
+        tests/platform/linux/fuzz/regressions/smbios
+    run_fuzzer tests/platform/linux/fuzz/udev_record_fuzzer tests/platform/linux/fuzz/corpus/udev \
         tests/platform/linux/fuzz/regressions/udev
 fi
 

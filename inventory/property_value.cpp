@@ -101,6 +101,8 @@ PropertyValue round2(const PropertyValue& v) {
     auto number = numberOf(v);
     if (!number) return PropertyValue::null();
     double hundredths = *number * 100;
+    // Past 2^52 hundredths a double holds no fraction of a hundredth to round away.
+    if (!(std::fabs(hundredths) < 0x1p52)) return *number;
     double lower = std::floor(hundredths);
     double rest = hundredths - lower;
     bool lowerIsOdd = std::fmod(lower, 2.0) != 0;

@@ -60,6 +60,7 @@ TEST(Round2, RoundsToHundredthsWithHalvesToEven) {
     };
     for (const Case& c : cases) EXPECT_EQ(round2(c.value), PropertyValue(c.rounded)) << c.value;
     EXPECT_TRUE(round2(PropertyValue::null()).isNull());
+    EXPECT_EQ(round2(1e300), PropertyValue(1e300));  // no overflow on the way to hundredths
 }
 
 TEST(Divide, ReadsDecimalTextAndKeepsNull) {
