@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "inventory/failure.h"
+#include "windows/frm_splash_layout.h"
 
 namespace quarvel::qt {
 namespace {
@@ -147,23 +148,9 @@ TEST_F(QtToolkitTest, AControlTheLayoutLacksIsAFailure) {
     EXPECT_THROW(toolkit->addListRow(kId, "Label1", "x"), Failure);
 }
 
-constexpr ControlLayout kSplashControls[] = {
-    {.name = "Label1", .bounds = {120, 120, 1335, 495}, .caption = "Quarvel"},
-    {.name = "Timer1", .kind = ControlKind::Timer, .intervalMs = 10},
-};
-
-constexpr WindowLayout kSplash{.name = "Splash",
-                               .titleBar = false,
-                               .inTaskBar = false,
-                               .centred = true,
-                               .clientWidth = 3630,
-                               .clientHeight = 1170,
-                               .keyPreview = true,
-                               .controls = kSplashControls};
-
 TEST_F(QtToolkitTest, ATimerTicksWhileItsWindowIsLoadedAndKeysReachTheWindow) {
     constexpr WindowId kSplashId = 8;
-    toolkit->createWindow(kSplashId, kSplash);
+    toolkit->createWindow(kSplashId, frmSplashLayout());
     toolkit->showWindow(kSplashId);
     QWidget* splash = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets()) {
